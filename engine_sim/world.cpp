@@ -8,7 +8,7 @@ namespace {
 World* g_current = nullptr;
 }
 
-World::World()
+World::World() : m_previous(g_current)
 {
     g_current = this;
 }
@@ -16,7 +16,7 @@ World::World()
 World::~World()
 {
     if (g_current == this)
-        g_current = nullptr;
+        g_current = m_previous;
 }
 
 World* World::current()

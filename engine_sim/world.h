@@ -1,6 +1,7 @@
 // The simulated engine: the world a plug-in acts on, and the services it calls.
 //
-// One World is current at a time; the engine's handle classes and GameInterface functions act on it.
+// One World is current at a time (the newest; it hands back to the one before when it goes); the
+// engine's handle classes and GameInterface functions act on it.
 // Objects a plug-in creates during a call for that call alone (unit lists, local groups, messages,
 // temporary parameter lists, power figures) are reclaimed when the outermost call into the plug-in
 // returns.
@@ -272,6 +273,7 @@ private:
     void applyStateChanges();
     void deliverDue();
 
+    World* m_previous;  // the world that was current before this one
     Table<Unit> m_units;
     Table<UnitSet> m_sets;
     Table<Node> m_nodes;
