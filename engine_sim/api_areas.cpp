@@ -8,13 +8,9 @@
 #include "engine_sim/record.h"
 
 using sim::record;
+using sim::world;
 
 namespace {
-
-sim::World* world()
-{
-    return sim::World::current();
-}
 
 constexpr int32_t kCellSize = 64;
 

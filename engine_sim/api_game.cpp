@@ -4,13 +4,9 @@
 #include "engine_sim/record.h"
 
 using sim::record;
+using sim::world;
 
 namespace {
-
-sim::World* world()
-{
-    return sim::World::current();
-}
 
 sim::DeclaredFunction* declaredFunction(const char* name)
 {

@@ -2,13 +2,9 @@
 #include "engine_sim/record.h"
 
 using sim::record;
+using sim::world;
 
 namespace {
-
-sim::World* world()
-{
-    return sim::World::current();
-}
 
 // The variable a read of `name` in `list` reaches when it has the type, or nullptr.
 sim::Variable* reach(int32_t list, const char* name, sim::VarType type)

@@ -3,13 +3,9 @@
 
 using sim::on;
 using sim::record;
+using sim::world;
 
 namespace {
-
-sim::World* world()
-{
-    return sim::World::current();
-}
 
 sim::SmartObject* smartObjectOf(int32_t id)
 {

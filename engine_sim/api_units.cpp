@@ -4,15 +4,11 @@
 
 #include "engine_sim/record.h"
 
-using sim::record;
 using sim::on;
+using sim::record;
+using sim::world;
 
 namespace {
-
-sim::World* world()
-{
-    return sim::World::current();
-}
 
 sim::Unit* unitOf(int32_t gid)
 {

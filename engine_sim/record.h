@@ -1,4 +1,5 @@
-// Journal entries for engine operations called by a plug-in.
+// What the implementations of the engine's API share: the current world, and journal entries for
+// the operations a plug-in calls.
 #pragma once
 
 #include <string>
@@ -7,6 +8,12 @@
 #include "engine_sim/world.h"
 
 namespace sim {
+
+// The world the engine's API acts on, or nullptr.
+inline World* world()
+{
+    return World::current();
+}
 
 std::string describe(const pGroup& group);
 std::string describe(const pUnitsList& list);
