@@ -5,7 +5,7 @@
 // has one entry per cluster of that nation's areas of the lock type.
 #include <map>
 
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 using sim::record;
 using sim::world;

@@ -1,6 +1,6 @@
 // The engine's own implementations of the extension interface's virtual operations. Each notes its
 // name in the journal, so that a caller can tell the engine's operation from a plug-in's override.
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 namespace {
 void note(const char* operation)

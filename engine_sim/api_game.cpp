@@ -1,7 +1,8 @@
 // The engine's services to plug-ins: declarations, smart objects, messages, nations and arithmetic.
+#include <algorithm>
 #include <cmath>
 
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 using sim::record;
 using sim::world;
@@ -148,4 +149,121 @@ bool GameInterface::GetTankMode()
 {
     record("GetTankMode");
     return world() && world()->tankMode();
+}
+
+void GameInterface::SetInsideDialogState(bool state)
+{
+    record("SetInsideDialogState", state);
+    if (world())
+        world()->setInsideDialogState(state);
+}
+
+void GameInterface::SwithTankMode()
+{
+    record("SwithTankMode");
+    if (world())
+        world()->toggleTankMode();
+}
+
+int32_t GameInterface::SetAddFarms(int32_t nation, int32_t livingSpace, bool set)
+{
+    record("SetAddFarms", nation, livingSpace, set);
+    if (!world() || nation < 0 || nation >= sim::kNations)
+        return 0;
+    int32_t& space = world()->livingSpace[nation];
+    space = set ? livingSpace : space + livingSpace;
+    return 1;
+}
+
+void GameInterface::AlertOnMap(int32_t x, int32_t y, int32_t duration, int32_t nation)
+{
+    record("AlertOnMap", x, y, duration, nation);
+    if (world())
+        world()->alerts.push_back({x, y, duration, nation});
+}
+
+// --- Units made on a script's behalf
+
+namespace {
+
+// No script may make more units than this at once.
+constexpr int32_t kMostCreated = 1000;
+
+bool creatable(int32_t count, uint8_t nation)
+{
+    return world() && count > 0 && count <= kMostCreated && nation < sim::kNations;
+}
+
+}  // namespace
+
+void GameInterface::CreateRandomUnits(int32_t count, int32_t x, int32_t y, int32_t r, uint8_t nation, pUnitType& type,
+                                      pUnitsList& created, int32_t formation, bool a, directions_list dir)
+{
+    record("CreateRandomUnits", count, x, y, r, nation, type, created, formation, a, dir);
+    sim::UnitSet* list = world() ? world()->unitSet(created.id()) : nullptr;
+    if (!list || !creatable(count, nation))
+        return;
+    for (int32_t gid : world()->createUnits(count, x, y, r / 2, nation, type.GetType()))
+        world()->addToSet(*list, gid);
+}
+
+// A formation of type t is a square of (3 + t) by (3 + t) units (t from 0 to 7), centred on the point.
+bool GameInterface::CreateFormation(pGroup& group, int32_t x, int32_t y, uint8_t nation, pUnitType& type,
+                                    int32_t formationType, bool a, directions_list dir)
+{
+    record("CreateFormation", group, x, y, nation, type, formationType, a, dir);
+    const int32_t side = 3 + std::clamp(formationType, 0, 7);
+    if (!creatable(side * side, nation))
+        return false;
+    constexpr int32_t kSpacing = 40;
+    std::vector<int32_t> units;
+    for (int32_t row = 0; row < side; ++row)
+        for (int32_t column = 0; column < side; ++column)
+            units.push_back(world()->addUnit({type.GetType(), nation, x + (column - side / 2) * kSpacing,
+                                              y + (row - side / 2) * kSpacing}));
+    group = pGroup(world()->addGroup("", units));
+    return true;
+}
+
+void GameInterface::AddTomahawksAttackers(pGroup& group, uint8_t nation, bool a, int32_t b, int32_t c, int32_t d)
+{
+    record("AddTomahawksAttackers", group, nation, a, b, c, d);
+    const sim::UnitSet* set = world() ? world()->group(group.id()) : nullptr;
+    if (set)
+        world()->attackForces.push_back({nation, set->units});
+}
+
+// --- Texts
+
+void GameInterface::PrintConsoleMessage2(const char* text, int32_t time)
+{
+    record("PrintConsoleMessage2", text, time);
+    if (world())
+        world()->hints.push_back({text ? text : "", time});
+}
+
+// Builds a text from a template: each "%d" takes the next integer of the array, in order.
+bool GameInterface::PrepareString(_str& destinationId, _str& sourceId, pARRAY& values)
+{
+    record("PrepareString", destinationId, sourceId, values);
+    if (!world() || !destinationId.pchar() || !sourceId.pchar())
+        return false;
+    auto source = world()->texts.find(sourceId.pchar());
+    if (source == world()->texts.end())
+        return false;
+    std::string built;
+    int32_t next = 0;
+    const std::string& pattern = source->second;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern.compare(i, 2, "%d") != 0) {
+            built += pattern[i];
+            continue;
+        }
+        if (next >= values.getSIZE())
+            return false;
+        built += std::to_string(values.getINT(next++));
+        ++i;
+    }
+    world()->texts[destinationId.pchar()] = built;
+    return true;
 }

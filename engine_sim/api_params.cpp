@@ -1,5 +1,5 @@
 // Parameter lists and arrays.
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 using sim::record;
 using sim::world;

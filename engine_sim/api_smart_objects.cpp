@@ -1,5 +1,5 @@
 // Smart objects and messages.
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 using sim::on;
 using sim::record;

@@ -1,6 +1,7 @@
 #include "engine_sim/world.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace sim {
 
@@ -11,6 +12,9 @@ World* g_current = nullptr;
 World::World() : m_previous(g_current)
 {
     g_current = this;
+    for (auto& selections : m_selections)
+        for (int32_t& list : selections)
+            list = createUnitSet(false, "", false);
 }
 
 World::~World()
@@ -108,11 +112,16 @@ void World::killUnit(int32_t gid, int32_t killerNation)
 
 void World::eraseUnit(int32_t gid)
 {
-    if (!unit(gid))
+    Unit* erased = unit(gid);
+    if (!erased)
         return;
+    takeOut(gid);
+    for (int32_t held : std::vector<int32_t>(erased->inside))
+        takeOut(held);
+    // Groups lose the unit; unit lists made earlier keep its id, which no longer names a unit.
     m_sets.forEach([&](int32_t, UnitSet& set) {
         auto found = std::find(set.units.begin(), set.units.end(), gid);
-        if (found != set.units.end())
+        if (set.group && found != set.units.end())
             removeFromSet(set, static_cast<std::size_t>(found - set.units.begin()));
     });
     m_units.remove(gid);
@@ -133,6 +142,83 @@ int32_t World::kills(int32_t nation, int32_t type) const
 {
     auto found = m_kills.find({nation, type});
     return found == m_kills.end() ? 0 : found->second;
+}
+
+// --- Named objects of the script world.
+
+int32_t World::addAbility(const std::string& name)
+{
+    return m_abilities.add(std::make_unique<Ability>(Ability{name}));
+}
+
+int32_t World::abilityByName(const std::string& name) const
+{
+    int32_t found = -1;
+    m_abilities.forEach([&](int32_t id, const Ability& ability) {
+        if (found < 0 && ability.name == name)
+            found = id;
+    });
+    return found;
+}
+
+int32_t World::addCamera(const std::string& name)
+{
+    return m_cameras.add(std::make_unique<Camera>(Camera{name, false}));
+}
+
+int32_t World::addWeaponMod(const std::string& name)
+{
+    return m_weaponMods.add(std::make_unique<WeaponMod>(WeaponMod{name}));
+}
+
+void World::setProcessedAbility(int32_t owner, int32_t activator)
+{
+    m_abilityOwner = owner;
+    m_abilityActivator = activator;
+}
+
+std::vector<int32_t> World::createUnits(int32_t count, int32_t x, int32_t y, int32_t r, uint8_t nation, int32_t type)
+{
+    constexpr double kTurn = 6.283185307179586;
+    std::vector<int32_t> created;
+    for (int32_t i = 0; i < count; ++i) {
+        const double angle = kTurn * i / count;
+        const auto ux = static_cast<int32_t>(x + r * std::cos(angle));
+        const auto uy = static_cast<int32_t>(y + r * std::sin(angle));
+        created.push_back(addUnit({type, nation, count == 1 ? x : ux, count == 1 ? y : uy}));
+    }
+    return created;
+}
+
+void World::putInside(int32_t gid, int32_t container)
+{
+    Unit* entering = unit(gid);
+    Unit* holder = unit(container);
+    if (!entering || !holder || gid == container)
+        return;
+    takeOut(gid);
+    entering->container = container;
+    entering->orders.clear();
+    holder->inside.push_back(gid);
+}
+
+void World::takeOut(int32_t gid)
+{
+    Unit* leaving = unit(gid);
+    Unit* holder = leaving ? unit(leaving->container) : nullptr;
+    if (!holder)
+        return;
+    holder->inside.erase(std::remove(holder->inside.begin(), holder->inside.end(), gid), holder->inside.end());
+    leaving->container = -1;
+    leaving->x = holder->x + 48;
+    leaving->y = holder->y + 48;
+}
+
+int32_t World::selection(int32_t nation, bool second) const
+{
+    if (nation < 0 || nation >= kNations)
+        return -1;
+    return m_selections[second ? 1 : 0][nation];
 }
 
 // --- Objects.

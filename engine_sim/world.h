@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -34,7 +35,7 @@ struct Order {
     OrderCode code = kOrderMove;
     int32_t x = 0;
     int32_t y = 0;
-    int32_t target = -1;  // unit attacked, for attack orders
+    int32_t target = -1;  // the unit attacked, or the container a move enters
 };
 
 struct Unit {
@@ -48,7 +49,14 @@ struct Unit {
     bool alive = true;
     bool hero = false;
     int32_t heroLevel = 0;
+    int32_t experience = 0;
+    bool collectsExperience = true;
     std::vector<Order> orders;
+    bool hidden = false;
+    int32_t container = -1;       // the unit holding this one
+    std::vector<int32_t> inside;  // the units this one holds
+    std::set<int32_t> abilities;  // ability kinds carried
+    std::map<std::string, int32_t> abilityStates;
 };
 
 // A group or a unit list: an ordered set of unit ids.
@@ -62,6 +70,64 @@ struct UnitSet {
     int32_t dead = 0;     // members that died
     int32_t added = 0;    // since getNew_UN last reset
     int32_t removed = 0;  // since getRem_UN last reset
+    int32_t aiGuard = 0;
+    bool searchEnemy = false;
+    bool underAttack = false;
+    bool standGround = false;
+    bool capturable = true;
+    bool exploring = false;
+    int32_t destDelta = 0;
+};
+
+// Named engine objects of the script world.
+struct Ability {
+    std::string name;
+};
+
+struct Camera {
+    std::string name;
+    bool playing = false;
+};
+
+struct WeaponMod {
+    std::string name;
+};
+
+// What the engine shows and starts on behalf of a plug-in, kept for the host and tests to read.
+struct Hint {
+    std::string text;
+    int32_t time = 0;
+};
+
+struct Alert {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t duration = 0;
+    int32_t nation = 0;
+};
+
+struct WeaponShot {
+    int32_t weapon = -1;
+    int32_t sourceGid = -1;
+    int32_t sourceX = 0;
+    int32_t sourceY = 0;
+    int32_t destinationGid = -1;
+    int32_t destinationX = 0;
+    int32_t destinationY = 0;
+};
+
+// Units handed to a nation's computer player as an attack force.
+struct AttackForce {
+    uint8_t nation = 0;
+    std::vector<int32_t> units;
+};
+
+struct AbilityUse {
+    int32_t ability = -1;
+    int32_t caster = -1;  // group
+    int32_t target = -1;  // group
+    int32_t x = 0;
+    int32_t y = 0;
 };
 
 struct Node {
@@ -186,6 +252,38 @@ public:
     void setInsideDialogState(bool state) { m_insideDialog = state; }
     void setTankMode(bool on) { m_tankMode = on; }
 
+    // --- Named objects of the script world.
+    int32_t addAbility(const std::string& name);
+    int32_t abilityByName(const std::string& name) const;
+    Ability* ability(int32_t id) const { return m_abilities.get(id); }
+    int32_t addCamera(const std::string& name);
+    Camera* camera(int32_t id) const { return m_cameras.get(id); }
+    void removeCamera(int32_t id) { m_cameras.remove(id); }
+    int32_t addWeaponMod(const std::string& name);
+    WeaponMod* weaponMod(int32_t id) const { return m_weaponMods.get(id); }
+    // The ability the engine is processing: the unit that owns it and the unit that set it off.
+    void setProcessedAbility(int32_t owner, int32_t activator);
+    int32_t abilityOwner() const { return m_abilityOwner; }
+    int32_t abilityActivator() const { return m_abilityActivator; }
+
+    // --- Units made by the engine on a script's behalf, placed evenly on a circle of radius r.
+    std::vector<int32_t> createUnits(int32_t count, int32_t x, int32_t y, int32_t r, uint8_t nation, int32_t type);
+    // Containers: a unit inside another is taken off the map until it comes out.
+    void putInside(int32_t gid, int32_t container);
+    void takeOut(int32_t gid);
+    // The unit list of a nation's selection (or of its second selection), -1 for no nation.
+    int32_t selection(int32_t nation, bool second) const;
+
+    // --- What the engine showed and started on a plug-in's behalf.
+    std::vector<Hint> hints;
+    std::vector<Alert> alerts;
+    std::vector<WeaponShot> shots;
+    std::vector<AttackForce> attackForces;
+    std::vector<AbilityUse> abilityUses;
+    std::map<std::string, std::string> texts;
+    int32_t livingSpace[kNations] = {};
+    void toggleTankMode() { m_tankMode = !m_tankMode; }
+
     // --- Objects.
     Unit* unit(int32_t gid) const { return m_units.get(gid); }
     const Table<Unit>& units() const { return m_units; }
@@ -283,6 +381,12 @@ private:
     Table<Message> m_messages;
     Table<SmartObject> m_smartObjects;
     Table<Area> m_areas;
+    Table<Ability> m_abilities;
+    Table<Camera> m_cameras;
+    Table<WeaponMod> m_weaponMods;
+    int32_t m_abilityOwner = -1;
+    int32_t m_abilityActivator = -1;
+    int32_t m_selections[2][kNations] = {};
     Table<AreaSet> m_areaSets;
     Table<AreaTotal> m_areaTotals;
     std::unordered_map<const void*, int32_t> m_variableAddresses;

@@ -1,4 +1,4 @@
-#include "engine_sim/record.h"
+#include "engine_sim/api_support.h"
 
 namespace sim {
 

@@ -1,0 +1,363 @@
+// Groups: counts, positions, membership, settings and orders.
+#include <algorithm>
+
+#include "engine_sim/api_support.h"
+
+using namespace sim;
+
+// --- pGroup
+
+bool pGroup::Valid() const
+{
+    return world() && world()->group(m_id);
+}
+
+const char* pGroup::getName() const
+{
+    const UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    return set ? set->name.c_str() : "";
+}
+
+void pGroup::CreateLocal(const char* name)
+{
+    record("CreateLocal", name);
+    m_id = world() ? world()->createUnitSet(true, name ? name : "", true) : -1;
+}
+
+int32_t pGroup::getUN() const
+{
+    record(on(*this, "getUN"));
+    return countMembers(m_id, [](const Unit&) { return true; });
+}
+
+int32_t pGroup::getDeadUN() const
+{
+    record(on(*this, "getDeadUN"));
+    const UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    return set ? set->dead : 0;
+}
+
+int32_t pGroup::getNO_ORDERS_UN() const
+{
+    record(on(*this, "getNO_ORDERS_UN"));
+    return countMembers(m_id, [](const Unit& unit) { return unit.orders.empty(); });
+}
+
+int32_t pGroup::getMOVE_UN() const
+{
+    record(on(*this, "getMOVE_UN"));
+    return countMembers(m_id, [](const Unit& unit) { return currentOrder(unit) == kOrderMove; });
+}
+
+int32_t pGroup::getATTACK_UN() const
+{
+    record(on(*this, "getATTACK_UN"));
+    return countMembers(m_id, [](const Unit& unit) { return currentOrder(unit) == kOrderAttack; });
+}
+
+int32_t pGroup::getHP() const
+{
+    record(on(*this, "getHP"));
+    return sumMembers(m_id, [](const Unit& unit) { return unit.hp; });
+}
+
+int32_t pGroup::getXc() const
+{
+    record(on(*this, "getXc"));
+    const int32_t count = countMembers(m_id, [](const Unit&) { return true; });
+    return count ? sumMembers(m_id, [](const Unit& unit) { return unit.x; }) / count : 0;
+}
+
+int32_t pGroup::getYc() const
+{
+    record(on(*this, "getYc"));
+    const int32_t count = countMembers(m_id, [](const Unit&) { return true; });
+    return count ? sumMembers(m_id, [](const Unit& unit) { return unit.y; }) / count : 0;
+}
+
+int32_t pGroup::getXi(int32_t index) const
+{
+    const Unit* member = memberAt(m_id, index);
+    return member ? member->x : 0;
+}
+
+int32_t pGroup::getYi(int32_t index) const
+{
+    const Unit* member = memberAt(m_id, index);
+    return member ? member->y : 0;
+}
+
+int32_t pGroup::getDIRi(int32_t index) const
+{
+    const Unit* member = memberAt(m_id, index);
+    return member ? member->dir : 0;
+}
+
+int32_t pGroup::getGIDi(int32_t index) const
+{
+    const UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    return memberAt(m_id, index) ? set->units[static_cast<std::size_t>(index)] : -1;
+}
+
+int32_t pGroup::getORDERi(int32_t index) const
+{
+    record(on(*this, "getORDERi"), index);
+    const Unit* member = memberAt(m_id, index);
+    return member ? currentOrder(*member) : kOrderNone;
+}
+
+int32_t pGroup::getNation() const
+{
+    record(on(*this, "getNation"));
+    const Unit* first = memberAt(m_id, 0);
+    return first ? first->nation : -1;
+}
+
+int32_t pGroup::getNMASK() const
+{
+    record(on(*this, "getNMASK"));
+    const UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    if (set && set->nationMask >= 0)
+        return set->nationMask;
+    const Unit* first = memberAt(m_id, 0);
+    return first ? first->nationMask : 0;
+}
+
+int32_t pGroup::getLockType() const
+{
+    record(on(*this, "getLockType"));
+    const UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    return set ? set->lockType : 0;
+}
+
+void pGroup::setLockType(int32_t lockType)
+{
+    record(on(*this, "setLockType"), lockType);
+    if (UnitSet* set = world() ? world()->group(m_id) : nullptr)
+        set->lockType = lockType;
+}
+
+void pGroup::setNMASK(int32_t nationMask)
+{
+    record(on(*this, "setNMASK"), nationMask);
+    UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    if (!set)
+        return;
+    set->nationMask = nationMask;
+    for (int32_t gid : set->units)
+        unitOf(gid)->nationMask = nationMask;
+}
+
+void pGroup::AddUnitGID(int32_t gid)
+{
+    record(on(*this, "AddUnitGID"), gid);
+    if (UnitSet* set = world() ? world()->group(m_id) : nullptr)
+        world()->addToSet(*set, gid);
+}
+
+void pGroup::_add(pUnit& unit)
+{
+    record(on(*this, "_add"), unit);
+    if (UnitSet* set = world() ? world()->group(m_id) : nullptr)
+        world()->addToSet(*set, unit.id());
+}
+
+void pGroup::RemAllUnits()
+{
+    record(on(*this, "RemAllUnits"));
+    if (world() && world()->group(m_id))
+        filterSet(m_id, [](const Unit&) { return false; });
+}
+
+void pGroup::ClearOrders()
+{
+    record(on(*this, "ClearOrders"));
+    if (UnitSet* set = world() ? world()->group(m_id) : nullptr)
+        for (int32_t gid : set->units)
+            unitOf(gid)->orders.clear();
+}
+
+void pGroup::Send(iNode& node, int32_t flags, int32_t mode)
+{
+    record(on(*this, "Send"), node, flags, mode);
+    UnitSet* set = world() ? world()->group(m_id) : nullptr;
+    if (!set || !node.Valid())
+        return;
+    // Mode 2 queues the move after the unit's orders; any other mode replaces them.
+    for (int32_t gid : set->units) {
+        Unit& member = *unitOf(gid);
+        if (mode != 2)
+            member.orders.clear();
+        member.orders.push_back({kOrderMove, node.getX(), node.getY(), -1});
+    }
+}
+
+namespace {
+
+UnitSet* groupOf(int32_t id)
+{
+    return world() ? world()->group(id) : nullptr;
+}
+
+// Gives every member an attack order on the nearest living unit of the target set.
+void attackNearest(UnitSet& attackers, const UnitSet* targets)
+{
+    for (int32_t gid : attackers.units) {
+        Unit& attacker = *unitOf(gid);
+        int32_t nearest = -1;
+        int64_t nearestDistance = 0;
+        for (int32_t candidate : targets ? targets->units : std::vector<int32_t>{}) {
+            const Unit* target = unitOf(candidate);
+            if (!target || !target->alive)
+                continue;
+            const int64_t dx = target->x - attacker.x;
+            const int64_t dy = target->y - attacker.y;
+            if (nearest < 0 || dx * dx + dy * dy < nearestDistance) {
+                nearest = candidate;
+                nearestDistance = dx * dx + dy * dy;
+            }
+        }
+        if (nearest >= 0)
+            attacker.orders.assign(1, Order{kOrderAttack, unitOf(nearest)->x, unitOf(nearest)->y, nearest});
+    }
+}
+
+// Adds a nation's living units (of one type, or of any for -1) in a zone; without `add` the group
+// holds only the units found.
+void addNationUnits(int32_t group, int32_t nation, int32_t type, const iNode& zone, bool add)
+{
+    UnitSet* set = groupOf(group);
+    const Node* circle = nodeOf(zone.id());
+    if (!set || !circle)
+        return;
+    if (!add)
+        filterSet(group, [](const Unit&) { return false; });
+    addUnitsInCircle(*set, circle->x, circle->y, circle->r, [&](const Unit& unit) {
+        return unit.alive && unit.nation == nation && (type < 0 || unit.type == type);
+    });
+}
+
+}  // namespace
+
+int32_t pGroup::getUN(int32_t nation) const
+{
+    record(on(*this, "getUN"), nation);
+    return countMembers(m_id, [&](const Unit& unit) { return unit.nation == nation; });
+}
+
+int32_t pGroup::RemUnitsInZone(iNode& zone, pGroup& destination)
+{
+    record(on(*this, "RemUnitsInZone"), zone, destination);
+    UnitSet* source = groupOf(m_id);
+    UnitSet* target = groupOf(destination.id());
+    const Node* circle = nodeOf(zone.id());
+    if (!source || !target || !circle || source == target)
+        return 0;
+    int32_t moved = 0;
+    for (std::size_t i = source->units.size(); i-- > 0;) {
+        const int32_t gid = source->units[i];
+        if (!inCircle(*unitOf(gid), circle->x, circle->y, circle->r))
+            continue;
+        world()->removeFromSet(*source, i);
+        world()->addToSet(*target, gid);
+        ++moved;
+    }
+    return moved;
+}
+
+int32_t pGroup::AddSelectedUnits(int32_t nation)
+{
+    record(on(*this, "AddSelectedUnits"), nation);
+    UnitSet* set = groupOf(m_id);
+    const UnitSet* selected = world() ? world()->unitSet(world()->selection(nation, false)) : nullptr;
+    if (!set || !selected)
+        return 0;
+    const std::size_t before = set->units.size();
+    for (int32_t gid : selected->units)
+        if (unitOf(gid) && unitOf(gid)->alive)
+            world()->addToSet(*set, gid);
+    return static_cast<int32_t>(set->units.size() - before);
+}
+
+void pGroup::AddUnitsInZone(int32_t nation, iNode& zone, bool add)
+{
+    record(on(*this, "AddUnitsInZone"), nation, zone, add);
+    addNationUnits(m_id, nation, -1, zone, add);
+}
+
+void pGroup::AddUnitsTypeInZone(int32_t nation, int32_t type, iNode& zone, bool add)
+{
+    record(on(*this, "AddUnitsTypeInZone"), nation, type, zone, add);
+    addNationUnits(m_id, nation, type, zone, add);
+}
+
+void pGroup::AddEnemyUnitsInZone(int32_t nation, iNode& zone, bool onlyVisible)
+{
+    record(on(*this, "AddEnemyUnitsInZone"), nation, zone, onlyVisible);
+    if (const Node* circle = nodeOf(zone.id()))
+        AddEnemyUnitsInZone(nation, circle->x, circle->y, circle->r, onlyVisible);
+}
+
+void pGroup::AddEnemyUnitsInZone(int32_t nation, iNode& zone, int32_t extraRadius, bool onlyVisible)
+{
+    record(on(*this, "AddEnemyUnitsInZone"), nation, zone, extraRadius, onlyVisible);
+    if (const Node* circle = nodeOf(zone.id()))
+        AddEnemyUnitsInZone(nation, circle->x, circle->y, circle->r + extraRadius, onlyVisible);
+}
+
+void pGroup::AddEnemyUnitsInZone(int32_t nation, int32_t x, int32_t y, int32_t radius, bool onlyVisible)
+{
+    record(on(*this, "AddEnemyUnitsInZone"), nation, x, y, radius, onlyVisible);
+    if (UnitSet* set = groupOf(m_id))
+        addUnitsInCircle(*set, x, y, radius, [&](const Unit& unit) { return hostileTo(unit, nation) && !unit.hidden; });
+}
+
+void pGroup::setHP(int32_t hp)
+{
+    record(on(*this, "setHP"), hp);
+    if (UnitSet* set = groupOf(m_id))
+        for (int32_t gid : set->units)
+            unitOf(gid)->hp = hp;
+}
+
+void pGroup::setAIGuard(int32_t on)
+{
+    record(sim::on(*this, "setAIGuard"), on);
+    if (UnitSet* set = groupOf(m_id))
+        set->aiGuard = on;
+}
+
+void pGroup::setStandGround(bool on)
+{
+    record(sim::on(*this, "setStandGround"), on);
+    if (UnitSet* set = groupOf(m_id))
+        set->standGround = on;
+}
+
+void pGroup::setCapturability(bool capturable)
+{
+    record(on(*this, "setCapturability"), capturable);
+    if (UnitSet* set = groupOf(m_id))
+        set->capturable = capturable;
+}
+
+void pGroup::Attack(pGroup& target, int32_t power)
+{
+    record(on(*this, "Attack"), target, power);
+    if (UnitSet* set = groupOf(m_id))
+        attackNearest(*set, groupOf(target.id()));
+}
+
+void pGroup::AttackUseNearest(pGroup& enemies)
+{
+    record(on(*this, "AttackUseNearest"), enemies);
+    if (UnitSet* set = groupOf(m_id))
+        attackNearest(*set, groupOf(enemies.id()));
+}
+
+void pGroup::ExploringMap()
+{
+    record(on(*this, "ExploringMap"));
+    if (UnitSet* set = groupOf(m_id))
+        set->exploring = true;
+}
