@@ -167,7 +167,8 @@ bool pUnitsList::Valid() const
 
 // --- RoundZone
 
-RoundZone::RoundZone(const iNode& node) : m_x(node.getX()), m_y(node.getY()), m_r(node.getR()) {}
+// The zone of a node that is gone collects nothing.
+RoundZone::RoundZone(const iNode& node) : m_x(node.getX()), m_y(node.getY()), m_r(node.Valid() ? node.getR() : -1) {}
 
 RoundZone::RoundZone(int32_t x, int32_t y, int32_t r) : m_x(x), m_y(y), m_r(r) {}
 
