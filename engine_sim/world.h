@@ -292,6 +292,7 @@ public:
     UnitSet* unitList(int32_t id) const;
     int32_t groupByName(const std::string& name) const;
     Node* node(int32_t id) const { return m_nodes.get(id); }
+    const Table<Node>& nodes() const { return m_nodes; }
     ParamList* list(int32_t id) const { return m_lists.get(id); }
     Array* array(int32_t id) const { return m_arrays.get(id); }
     Message* message(int32_t id) const { return m_messages.get(id); }

@@ -8,6 +8,7 @@
 
 #include "engine_sim/loader.h"
 #include "engine_sim/world.h"
+#include "tools/ascii_map.h"
 
 namespace {
 
@@ -30,61 +31,124 @@ void printDeclarations(const std::vector<sim::DeclaredFunction>& declared)
     std::printf("\n");
 }
 
-struct Scene {
-    sim::World& world;
+// The scene's world and the script calls made in it.
+class Scene {
+public:
+    explicit Scene(sim::World& world) : m_world(world) {}
 
     int32_t squad(const std::string& name, int32_t nation, int32_t count, int32_t x, int32_t y)
     {
         std::vector<int32_t> units;
         for (int32_t i = 0; i < count; ++i)
-            units.push_back(world.addUnit({10, nation, x + 40 * i, y, 120}));
-        return world.addGroup(name, units);
+            units.push_back(m_world.addUnit({10, nation, x + 40 * i, y, 120}));
+        return m_world.addGroup(name, units);
     }
 
-    // Calls a script function with a list holding one group parameter.
-    int32_t ask(const char* function, const char* parameter, const std::string& group)
+    pParamList list() { return m_world.newList(); }
+
+    pParamList groupList(const char* parameter, const std::string& group)
     {
-        pParamList list = world.newList();
-        list.addGROUP(parameter);
-        list.setREF(parameter, pGroup(world.groupByName(group)));
-        const int32_t answer = world.call(function, &list);
-        std::printf("  %-22s %-10s -> %d\n", function, group.c_str(), answer);
+        pParamList made = list();
+        made.addGROUP(parameter);
+        made.setREF(parameter, pGroup(m_world.groupByName(group)));
+        return made;
+    }
+
+    int32_t call(const char* function, pParamList list, const std::string& about)
+    {
+        const int32_t answer = m_world.call(function, &list);
+        std::printf("  %-28s %-16s -> %d\n", function, about.c_str(), answer);
         return answer;
     }
+
+    int32_t ask(const char* function, const char* parameter, const std::string& group)
+    {
+        return call(function, groupList(parameter, group), group);
+    }
+
+    void narrate(const char* text) { std::printf("  ... %s\n", text); }
+
+    void showMap(const char* title)
+    {
+        std::printf("\n  %s\n%s\n", title, host::drawMap(m_world, host::MapView{}).c_str());
+    }
+
+private:
+    sim::World& m_world;
 };
 
-void playScene(sim::World& world)
+void askQueries(sim::World& world, Scene& scene)
 {
-    Scene scene{world};
-    const int32_t guards = scene.squad("Guards", 0, 4, 1000, 1000);
-    scene.squad("Raiders", 1, 5, 1600, 1100);
-    world.addGroup("Hero", {world.addUnit({3, 0, 900, 900, 400, true, 4})});
-    const int32_t way = world.addNode(1500, 1000, 200);
-
-    std::printf("Scene: four guards of nation 0, five raiders of nation 1, a hero of level 4\n\n");
+    const int32_t guards = world.groupByName("Guards");
     scene.ask("GET_NoOrders_UN", "Group", "Guards");
-    std::printf("  ... two guards are sent towards the raiders, and the raiders attack\n");
+    scene.narrate("two guards are sent towards the raiders, and the raiders attack");
     for (int32_t i = 0; i < 2; ++i)
-        world.giveOrder(world.unitSet(guards)->units[static_cast<std::size_t>(i)],
-                        {sim::kOrderMove, world.node(way)->x, world.node(way)->y, -1});
+        world.giveOrder(world.unitSet(guards)->units[static_cast<std::size_t>(i)], {sim::kOrderMove, 1500, 1000, -1});
     for (int32_t gid : world.unitSet(world.groupByName("Raiders"))->units)
         world.giveOrder(gid, {sim::kOrderAttack, 1000, 1000, -1});
     scene.ask("GET_NoOrders_UN", "Group", "Guards");
     scene.ask("GET_Move_UN", "Group", "Guards");
     scene.ask("GET_Attack_UN", "Group", "Raiders");
-    std::printf("  ... two raiders fall to nation 0\n");
+    scene.narrate("two raiders fall to nation 0");
     for (int32_t i = 0; i < 2; ++i)
         world.killUnit(world.unitSet(world.groupByName("Raiders"))->units.front(), 0);
     scene.ask("GET_GroupDeadUN", "Group", "Raiders");
     scene.ask("GET_GroupHP", "Group", "Raiders");
     scene.ask("GET_HeroLevel", "gHero", "Hero");
     scene.ask("GET_HeroLevel", "gHero", "Guards");
-
-    pParamList kills = world.newList();
+    pParamList kills = scene.list();
     kills.addINT("Nation") = 0;
     kills.addINT("UnitType") = 10;
-    std::printf("  %-22s %-10s -> %d\n", "GET_NKilled", "0, 10", world.call("GET_NKilled", &kills));
-    std::printf("  %-22s %-10s -> %d\n", "GET_TankMode", "", world.call("GET_TankMode", nullptr));
+    scene.call("GET_NKilled", kills, "nation 0, type 10");
+}
+
+void giveCommands(sim::World& world, Scene& scene)
+{
+    pARRAY way = world.newArray();
+    for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{{200, 200}, {1200, 250}, {2200, 400}, {3000, 1300}})
+        world.pushNode(way, world.addNode(x, y, 120));
+    pParamList create = scene.list();
+    create.addARRAY("PosArr");
+    create.setREF("PosArr", way);
+    create.addINT("Nation") = 2;
+    create.addINT("UnitType") = 11;
+    create.addINT("FormationType") = 0;
+    scene.narrate("a formation of nation 2 is made at the first node of a way and sent along it");
+    scene.call("MISS01_CreateAndSendByWay", create, "way of 4 nodes");
+    std::printf("      sent: %zu orders\n", world.journal.count(".Send(node"));
+
+    scene.narrate("allies of nation 3 near the hero may change sides (60 in 100)");
+    scene.squad("Allies", 3, 6, 700, 800);
+    pParamList join = scene.groupList("gHero", "Hero");
+    join.addNODE("nHero");
+    join.setREF("nHero", iNode(world.addNode(900, 850, 350)));
+    join.addINT("iAllyNI") = 3;
+    join.addINT("iRandPow") = 60;
+    join.addGROUP("dstGroup");
+    join.setREF("dstGroup", pGroup(world.addGroup("Joined")));
+    scene.call("MISS01_JoinAllyNearHero", join, "Hero");
+    std::printf("      joined the hero: %zu of 6\n", world.unitSet(world.groupByName("Joined"))->units.size());
+    scene.ask("GROUP_EXPLORING_MAP", "gGroup", "Joined");
+
+    pParamList hint = scene.list();
+    hint.addSTR("strTEXT") = "The bridge must hold";
+    hint.addINT("iTIME") = 300;
+    scene.call("TEXT_ShowHint", hint, "a hint");
+    std::printf("      on screen: \"%s\" for %d\n", world.hints.back().text.c_str(), world.hints.back().time);
+}
+
+void playScene(sim::World& world)
+{
+    Scene scene(world);
+    world.random.seed(7);
+    scene.squad("Guards", 0, 4, 1000, 1000);
+    scene.squad("Raiders", 1, 5, 1600, 1100);
+    world.addGroup("Hero", {world.addUnit({3, 0, 900, 900, 400, true, 4})});
+    std::printf("Scene: four guards of nation 0, five raiders of nation 1, a hero (H) of level 4\n\n");
+    askQueries(world, scene);
+    scene.showMap("The field after the skirmish (digits: nations, x: dead)");
+    giveCommands(world, scene);
+    scene.showMap("The formation at the start of its way, the allies near the hero");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Group commands: filling and emptying groups, new units at a node, selections, releasing a group
 // from its behaviour, and attack, storm and exploration orders.
+#include "warloom/core/each_unit.h"
 #include "warloom/core/params.h"
 #include "warloom/core/script.h"
 
@@ -90,10 +91,7 @@ WARLOOM_EXPORT int GROUP_PutRandFormation(pParamList* list)
     pUnitsList created;
     GameInterface::CreateRandomUnits(count, node.getX(), node.getY(), node.getR(), static_cast<uint8_t>(nation), type,
                                      created, 0, false, kPlacement);
-    pUnit unit;
-    created.ToBegin();
-    while (created.Next(unit))
-        group._add(unit);
+    warloom::forEachUnit(created, [&](pUnit& unit) { group._add(unit); });
     return 0;
 }
 

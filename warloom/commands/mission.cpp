@@ -1,5 +1,6 @@
 // Mission commands: allies near the hero joining it at random, a group's hit points, clearing a
 // circle, groups sent or created and sent along a way of nodes, and a nation's living space.
+#include "warloom/core/each_unit.h"
 #include "warloom/core/helpers.h"
 #include "warloom/core/params.h"
 #include "warloom/core/script.h"
@@ -24,9 +25,7 @@ struct JoinSettings {
 // chance; it goes to `joined` or to `stayed`.
 void drawSides(pUnitsList& candidates, int32_t heroNation, int32_t chance, pUnitsList& joined, pUnitsList& stayed)
 {
-    pUnit unit;
-    candidates.ToBegin();
-    while (candidates.Next(unit)) {
+    warloom::forEachUnit(candidates, [&](pUnit& unit) {
         if (GameInterface::random(0, 100) <= chance) {
             unit.SetNation(static_cast<uint8_t>(heroNation));
             unit.ClearOrders();
@@ -34,7 +33,7 @@ void drawSides(pUnitsList& candidates, int32_t heroNation, int32_t chance, pUnit
         } else {
             stayed += unit;
         }
-    }
+    });
 }
 
 // An optional destination group takes the units; when its flag is present and false it is emptied first.
@@ -48,10 +47,7 @@ void handOver(Params& params, const char* groupName, const char* keepName, pUnit
         params.read(keepName, keep);
     if (!keep)
         group.RemAllUnits();
-    pUnit unit;
-    units.ToBegin();
-    while (units.Next(unit))
-        group.AddUnitGID(unit.GetGID());
+    warloom::forEachUnit(units, [&](pUnit& unit) { group.AddUnitGID(unit.GetGID()); });
 }
 
 // Living units of the ally nation (and of a type, when given) in the hero's circle change sides at random.
@@ -118,10 +114,7 @@ WARLOOM_EXPORT int MISS01_ErazeAllUnitsInZone(pParamList* list)
     pUnitsList units;
     zone.CollectUnits(units, kAllUnits);
     units.RemoveDeadUnits();
-    pUnit unit;
-    units.ToBegin();
-    while (units.Next(unit))
-        unit.Erase();
+    warloom::forEachUnit(units, [](pUnit& unit) { unit.Erase(); });
     return 1;
 }
 

@@ -1,4 +1,5 @@
 // Node and camera commands: a new nation mask for a nation's units in a node, and scripted cameras.
+#include "warloom/core/each_unit.h"
 #include "warloom/core/params.h"
 #include "warloom/core/script.h"
 
@@ -36,10 +37,7 @@ WARLOOM_EXPORT int NODE_CHENGE_NMASK(pParamList* list)
     zone.CollectUnits(units, kAllUnits);
     units.LimitByNation(nation);
     units.RemoveDeadUnits();
-    pUnit unit;
-    units.ToBegin();
-    while (units.Next(unit))
-        unit.SetMask(mask);
+    warloom::forEachUnit(units, [&](pUnit& unit) { unit.SetMask(mask); });
     return 1;
 }
 

@@ -1,5 +1,6 @@
 // Link and setting commands: nodes moved, resized or tied to a group, units' nation masks, and flags
 // on groups, heroes and the game.
+#include "warloom/core/each_unit.h"
 #include "warloom/core/params.h"
 #include "warloom/core/script.h"
 
@@ -10,20 +11,19 @@ namespace {
 // The engine's alert duration for a nation's attention marker.
 constexpr int32_t kAlertDuration = 15360;
 
-// Calls `give` for every unit of a group (for the hero units only when `heroesOnly`).
+// Calls `give` for every hero unit of a group.
 template <class Give>
-void forEachUnit(pGroup& group, bool heroesOnly, Give give)
+void forEachHero(pGroup& group, Give give)
 {
-    pUnit unit;
-    group.ToBegin();
-    while (group.Next(unit))
-        if (!heroesOnly || unit.isHero())
+    warloom::forEachUnit(group, [&](pUnit& unit) {
+        if (unit.isHero())
             give(unit);
+    });
 }
 
 void giveMask(pGroup& group, int32_t mask)
 {
-    forEachUnit(group, false, [&](pUnit& unit) { unit.SetMask(mask); });
+    warloom::forEachUnit(group, [&](pUnit& unit) { unit.SetMask(mask); });
 }
 
 // Reads a node and one INT, and sets that coordinate of a valid node.
@@ -121,7 +121,7 @@ WARLOOM_EXPORT int SET_GROUP_EXPA(pParamList* list)
     int32_t experience = 0;
     if (!Params(list).read("gGroup", group, "iExpa", experience) || !group.Valid())
         return 0;
-    forEachUnit(group, true, [&](pUnit& hero) { hero.GiveExpa(experience); });
+    forEachHero(group, [&](pUnit& hero) { hero.GiveExpa(experience); });
     return 1;
 }
 
@@ -159,7 +159,7 @@ WARLOOM_EXPORT int SET_HeroColectExpaStatus(pParamList* list)
     bool state = false;
     if (!Params(list).read("gHero", group, "State", state) || !group.Valid())
         return 0;
-    forEachUnit(group, true, [&](pUnit& hero) { hero.SetHeroCollectExpaStatus(state); });
+    forEachHero(group, [&](pUnit& hero) { hero.SetHeroCollectExpaStatus(state); });
     return 1;
 }
 
