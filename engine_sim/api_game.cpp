@@ -267,3 +267,17 @@ bool GameInterface::PrepareString(_str& destinationId, _str& sourceId, pARRAY& v
     world()->texts[destinationId.pchar()] = built;
     return true;
 }
+
+// A route is bad while one of its nodes is blocked; with `reset` the blocks are lifted.
+bool GameInterface::MarkBadNode(pARRAY& route, int32_t lockType, int32_t nation, bool reset)
+{
+    record("MarkBadNode", route, lockType, nation, reset);
+    bool bad = false;
+    for (int32_t i = 0; i < route.getSIZE(); ++i) {
+        sim::Node* node = world()->node(route.getNODE(i).id());
+        bad = bad || (node && node->bad);
+        if (node && reset)
+            node->bad = false;
+    }
+    return bad;
+}

@@ -361,3 +361,186 @@ void pGroup::ExploringMap()
     if (UnitSet* set = groupOf(m_id))
         set->exploring = true;
 }
+
+// --- Behaviour support: flags, counters, reach and orders given unit by unit
+
+namespace {
+
+// True when some unit in the circle is an enemy of the nation that can be attacked.
+bool attackableEnemyIn(int32_t nation, int32_t x, int32_t y, int32_t r)
+{
+    bool found = false;
+    world()->units().forEach([&](int32_t, const Unit& unit) {
+        found = found || (hostileTo(unit, nation) && unit.attackable && !unit.hidden && unit.container < 0 &&
+                          inCircle(unit, x, y, r));
+    });
+    return found;
+}
+
+// The nearest enemy of the unit's nation within a radius that can be attacked, or -1.
+int32_t nearestEnemy(const Unit& from, int32_t radius)
+{
+    int32_t nearest = -1;
+    int64_t nearestDistance = 0;
+    world()->units().forEach([&](int32_t gid, const Unit& unit) {
+        if (!hostileTo(unit, from.nation) || !unit.attackable || unit.hidden || unit.container >= 0 ||
+            !inCircle(unit, from.x, from.y, radius))
+            return;
+        const int64_t dx = unit.x - from.x;
+        const int64_t dy = unit.y - from.y;
+        if (nearest < 0 || dx * dx + dy * dy < nearestDistance) {
+            nearest = gid;
+            nearestDistance = dx * dx + dy * dy;
+        }
+    });
+    return nearest;
+}
+
+// A move order for the unit at an index of a group: mode 2 queues it, any other mode replaces.
+void orderMove(int32_t group, int32_t index, const iNode& node, bool queue, int32_t dir)
+{
+    Unit* unit = memberAt(group, index);
+    if (!unit || !node.Valid())
+        return;
+    if (!queue)
+        unit->orders.clear();
+    unit->orders.push_back(Order{kOrderMove, node.getX(), node.getY(), -1, dir, 0});
+}
+
+// The engine's own choice of targets: kind 15 re-targets every unit, any other kind only the units
+// without orders; each attacks the nearest enemy it can see.
+void attackAsTheEngineChooses(int32_t group, int32_t kind)
+{
+    UnitSet* set = groupOf(group);
+    for (int32_t gid : set ? set->units : std::vector<int32_t>{}) {
+        Unit& unit = *unitOf(gid);
+        if (kind != 15 && !unit.orders.empty())
+            continue;
+        const int32_t target = nearestEnemy(unit, kSight);
+        if (target >= 0)
+            unit.orders.insert(unit.orders.begin(), Order{kOrderAttack, unitOf(target)->x, unitOf(target)->y, target});
+    }
+}
+
+}  // namespace
+
+int32_t pGroup::getUN(iNode& zone) const
+{
+    record(on(*this, "getUN"), zone);
+    const Node* circle = nodeOf(zone.id());
+    return circle ? countMembers(m_id, [&](const Unit& unit) { return inCircle(unit, circle->x, circle->y, circle->r); })
+                  : 0;
+}
+
+bool pGroup::getUnderAttack() const
+{
+    record(on(*this, "getUnderAttack"));
+    const UnitSet* set = groupOf(m_id);
+    return set && set->underAttack;
+}
+
+void pGroup::setUnderAttack(bool attacked)
+{
+    record(on(*this, "setUnderAttack"), attacked);
+    if (UnitSet* set = groupOf(m_id))
+        set->underAttack = attacked;
+}
+
+void pGroup::setSearchEnemy(bool on)
+{
+    record(sim::on(*this, "setSearchEnemy"), on);
+    if (UnitSet* set = groupOf(m_id))
+        set->searchEnemy = on;
+}
+
+void pGroup::setDestDelta(int32_t delta)
+{
+    record(on(*this, "setDestDelta"), delta);
+    if (UnitSet* set = groupOf(m_id))
+        set->destDelta = delta;
+}
+
+int32_t pGroup::getNew_UN(bool reset)
+{
+    record(on(*this, "getNew_UN"), reset);
+    UnitSet* set = groupOf(m_id);
+    const int32_t added = set ? set->added : 0;
+    if (set && reset)
+        set->added = 0;
+    return added;
+}
+
+int32_t pGroup::getRem_UN(bool reset)
+{
+    record(on(*this, "getRem_UN"), reset);
+    UnitSet* set = groupOf(m_id);
+    const int32_t removed = set ? set->removed : 0;
+    if (set && reset)
+        set->removed = 0;
+    return removed;
+}
+
+int32_t pGroup::getEnemyAround_UN(int32_t radius) const
+{
+    record(on(*this, "getEnemyAround_UN"), radius);
+    const UnitSet* set = groupOf(m_id);
+    const Unit* first = memberAt(m_id, 0);
+    if (!set || !first)
+        return 0;
+    const int32_t x = sumMembers(m_id, [](const Unit& unit) { return unit.x; }) / static_cast<int32_t>(set->units.size());
+    const int32_t y = sumMembers(m_id, [](const Unit& unit) { return unit.y; }) / static_cast<int32_t>(set->units.size());
+    int32_t enemies = 0;
+    world()->units().forEach([&](int32_t, const Unit& unit) {
+        enemies += hostileTo(unit, first->nation) && unit.container < 0 && inCircle(unit, x, y, radius) ? 1 : 0;
+    });
+    return enemies;
+}
+
+bool pGroup::getAttackPossibility(iNode& zone, int32_t extraRadius) const
+{
+    record(on(*this, "getAttackPossibility"), zone, extraRadius);
+    const Node* circle = nodeOf(zone.id());
+    const Unit* first = memberAt(m_id, 0);
+    return circle && first && attackableEnemyIn(first->nation, circle->x, circle->y, circle->r + extraRadius);
+}
+
+bool pGroup::getAttackPossibility(int32_t x, int32_t y, int32_t radius) const
+{
+    record(on(*this, "getAttackPossibility"), x, y, radius);
+    const Unit* first = memberAt(m_id, 0);
+    return first && attackableEnemyIn(first->nation, x, y, radius);
+}
+
+void pGroup::SendID(int32_t index, iNode& node, int32_t dir, int32_t flags, bool queue)
+{
+    record(on(*this, "SendID"), index, node, dir, flags, queue);
+    orderMove(m_id, index, node, queue, dir);
+}
+
+void pGroup::SendID(iNode& node, int32_t kind, int32_t index, int32_t flags, int32_t mode, bool a, bool b)
+{
+    record(on(*this, "SendID"), node, kind, index, flags, mode, a, b);
+    orderMove(m_id, index, node, mode == 2, -1);
+}
+
+void pGroup::MarkTime(iNode& node, int32_t duration)
+{
+    record(on(*this, "MarkTime"), node, duration);
+    UnitSet* set = groupOf(m_id);
+    if (!set || !node.Valid())
+        return;
+    for (int32_t gid : set->units)
+        unitOf(gid)->orders.assign(1, Order{kOrderMarkTime, node.getX(), node.getY(), -1, -1, duration});
+}
+
+void pGroup::AttackUseIDS(int32_t kind, bool useRoute, int32_t maxDistance, pARRAY& route)
+{
+    record(on(*this, "AttackUseIDS"), kind, useRoute, maxDistance, route);
+    attackAsTheEngineChooses(m_id, kind);
+}
+
+void pGroup::AttackUseIDS(int32_t kind, bool useRoute, int32_t maxDistance)
+{
+    record(on(*this, "AttackUseIDS"), kind, useRoute, maxDistance);
+    attackAsTheEngineChooses(m_id, kind);
+}

@@ -184,6 +184,8 @@ void World::deliverDue()
 void World::Tick(int32_t length)
 {
     m_clock += length;
+    if (unitsMove)
+        stepUnits();
     deliverDue();
     std::vector<int32_t> updated;
     m_smartObjects.forEach([&](int32_t id, const SmartObject&) { updated.push_back(id); });

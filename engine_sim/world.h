@@ -27,6 +27,12 @@ namespace sim {
 constexpr int32_t kNations = 8;
 // Length of one engine update in units of the global clock.
 constexpr int32_t kTickLength = 100;
+// Units: map units walked per update, reach of their weapons, hit points taken per blow, and how far
+// they look for enemies of their own accord.
+constexpr int32_t kUnitSpeed = 60;
+constexpr int32_t kWeaponRange = 80;
+constexpr int32_t kBlow = 10;
+constexpr int32_t kSight = 600;
 
 // Order codes, as getORDERi reports them.
 enum OrderCode : int32_t { kOrderNone = 0, kOrderMove = 1, kOrderMarkTime = 2, kOrderAttack = 4 };
@@ -36,6 +42,8 @@ struct Order {
     int32_t x = 0;
     int32_t y = 0;
     int32_t target = -1;  // the unit attacked, or the container a move enters
+    int32_t dir = -1;     // facing on arrival, -1: as it comes
+    int32_t time = 0;     // updates left of marking time
 };
 
 struct Unit {
@@ -47,6 +55,7 @@ struct Unit {
     int32_t dir = 0;
     int32_t hp = 100;
     bool alive = true;
+    bool attackable = true;  // false: out of reach of attackers (on a cliff, over water)
     bool hero = false;
     int32_t heroLevel = 0;
     int32_t experience = 0;
@@ -135,7 +144,8 @@ struct Node {
     int32_t y = 0;
     int32_t r = 0;
     int32_t dir = 0;
-    int32_t sfr = 0;
+    int32_t sfr = 0;     // special function: 100 marks a halt on a route
+    bool bad = false;    // blocked: a route through it is reported bad
 };
 
 enum class VarType { Int, Bool, Str, Node, Group, Array, Ability, Camera, WeaponMod, Dialog };
@@ -351,9 +361,10 @@ public:
 
     // --- Time.
     int32_t now() const { return m_clock; }
-    // One engine update: the clock advances, due delayed messages are delivered, then every smart
-    // object receives "MSG_UPDATE".
+    // One engine update: the clock advances, units carry out their orders (when `unitsMove`), due
+    // delayed messages are delivered, then every smart object receives "MSG_UPDATE".
     void Tick(int32_t length = kTickLength);
+    bool unitsMove = true;
 
     // --- Game state.
     int32_t kills(int32_t nation, int32_t type) const;
@@ -370,6 +381,9 @@ private:
     void markLocal(LocalKind kind, int32_t id);
     void reclaimLocals();
     void applyStateChanges();
+    void stepUnits();
+    void stepUnit(int32_t gid, Unit& unit);
+    void strike(int32_t attacker, int32_t target);
     void deliverDue();
 
     World* m_previous;  // the world that was current before this one
