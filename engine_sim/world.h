@@ -307,6 +307,7 @@ public:
     Array* array(int32_t id) const { return m_arrays.get(id); }
     Message* message(int32_t id) const { return m_messages.get(id); }
     SmartObject* smartObject(int32_t id) const { return m_smartObjects.get(id); }
+    const Table<SmartObject>& smartObjects() const { return m_smartObjects; }
     Area* area(int32_t id) const { return m_areas.get(id); }
     AreaSet* areaSet(int32_t id) const { return m_areaSets.get(id); }
     AreaTotal* areaTotal(int32_t id) const { return m_areaTotals.get(id); }

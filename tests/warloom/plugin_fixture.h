@@ -71,6 +71,7 @@ protected:
 
     int32_t call(const std::string& function, pParamList* list) { return world.call(function, list); }
     int32_t call(const std::string& function, Args& args) { return world.call(function, &args.list()); }
+    int32_t call(const std::string& function, Args&& args) { return world.call(function, &args.list()); }
 
     // A group of units of one nation and type standing in a row from (x, y).
     int32_t squad(const std::string& name, int32_t nation, int32_t count, int32_t x = 0, int32_t y = 0, int32_t type = 1)
@@ -90,6 +91,30 @@ protected:
     }
 
     std::vector<int32_t> members(int32_t group) const { return world.unitSet(group)->units; }
+
+    // The smart object of a kind that drives a group, or an invalid handle.
+    pSMARTOBJECT machineOf(int32_t group, const std::string& kind) const
+    {
+        int32_t found = -1;
+        world.smartObjects().forEach([&](int32_t id, const sim::SmartObject& candidate) {
+            if (candidate.group == group && candidate.kind == kind)
+                found = id;
+        });
+        return pSMARTOBJECT(found);
+    }
+    static std::string stateOf(const pSMARTOBJECT& machine) { return machine.getSTATE(); }
+
+    // Ticks until the machine's state is `state`, at most `limit` times; the states passed through, in order.
+    std::vector<std::string> tickUntil(const pSMARTOBJECT& machine, const std::string& state, int limit = 200)
+    {
+        std::vector<std::string> passed{stateOf(machine)};
+        for (int i = 0; i < limit && stateOf(machine) != state; ++i) {
+            world.Tick();
+            if (stateOf(machine) != passed.back())
+                passed.push_back(stateOf(machine));
+        }
+        return passed;
+    }
 
     sim::World world;
 };
