@@ -9,6 +9,7 @@
 #include "engine_sim/loader.h"
 #include "engine_sim/world.h"
 #include "tools/ascii_map.h"
+#include "tools/timeline.h"
 
 namespace {
 
@@ -137,6 +138,54 @@ void giveCommands(sim::World& world, Scene& scene)
     std::printf("      on screen: \"%s\" for %d\n", world.hints.back().text.c_str(), world.hints.back().time);
 }
 
+int32_t machineOf(sim::World& world, int32_t group, const std::string& kind)
+{
+    int32_t found = -1;
+    world.smartObjects().forEach([&](int32_t id, const sim::SmartObject& machine) {
+        if (machine.group == group && machine.kind == kind)
+            found = id;
+    });
+    return found;
+}
+
+// A guard post attacked by raiders, fighting and walking back, and a patrol walking its circuit.
+void playBehaviours()
+{
+    sim::World world;
+    world.random.seed(3);
+    sim::Plugin plugin(WARLOOM_PLUGIN_PATH);
+    plugin.declare(world);
+    Scene scene(world);
+    const int32_t guards = scene.squad("Guards", 0, 4, 1000, 1000);
+    const int32_t raiders = scene.squad("Raiders", 1, 3, 2600, 1100);
+    pParamList guard = scene.groupList("Object", "Guards");
+    scene.call("ACF_GuardZone00", guard, "Guards");
+    pARRAY route = world.newArray();
+    for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{{200, 200}, {1400, 200}, {1400, 600}, {200, 600}})
+        world.pushNode(route, world.addNode(x, y, 80));
+    const int32_t patrol = scene.squad("Patrol", 0, 3, 150, 250);
+    pParamList patrolList = scene.groupList("Object", "Patrol");
+    patrolList.addARRAY("arrNode");
+    patrolList.setREF("arrNode", route);
+    patrolList.addINT("iAddR") = 200;
+    scene.call("ACF_PatrolZone00", patrolList, "Patrol");
+    for (int32_t gid : world.unitSet(raiders)->units)
+        world.giveOrder(gid, {sim::kOrderAttack, 1000, 1000, world.unitSet(guards)->units.front()});
+    scene.showMap("Before: the guard post (0) right of centre, raiders (1) coming from the east, a patrol top left");
+
+    std::printf("\n  Timeline (one update is %d units of time)\n", sim::kTickLength);
+    host::Timeline timeline(world);
+    timeline.watch("Guards", machineOf(world, guards, "FSM_GUARD"));
+    timeline.watch("Patrol", machineOf(world, patrol, "FSM_PATROL"));
+    world.journal.setEnabled(true);
+    for (int i = 0; i < 150; ++i) {
+        timeline.tick();
+        if (i == 30)
+            scene.showMap("t=3100: the guards fight the raiders");
+    }
+    scene.showMap("After: the guards back on their spots, the patrol further round its circuit");
+}
+
 void playScene(sim::World& world)
 {
     Scene scene(world);
@@ -171,5 +220,7 @@ int main(int argc, char** argv)
         std::printf("\n\n");
     }
     playScene(world);
+    std::printf("\nBehaviours\n\n");
+    playBehaviours();
     return 0;
 }
