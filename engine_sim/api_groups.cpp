@@ -1,5 +1,6 @@
 // Groups: counts, positions, membership, settings and orders.
 #include <algorithm>
+#include <cmath>
 
 #include "engine_sim/api_support.h"
 
@@ -543,4 +544,165 @@ void pGroup::AttackUseIDS(int32_t kind, bool useRoute, int32_t maxDistance)
 {
     record(on(*this, "AttackUseIDS"), kind, useRoute, maxDistance);
     attackAsTheEngineChooses(m_id, kind);
+}
+
+// --- Production and hand-over
+
+namespace {
+
+// Moves the first `count` members (all for a negative count) that pass the test into another group.
+template <class Test>
+void moveMembers(int32_t from, int32_t to, int32_t count, Test test)
+{
+    UnitSet* source = groupOf(from);
+    UnitSet* destination = groupOf(to);
+    if (!source || !destination || source == destination)
+        return;
+    std::vector<int32_t> moving;
+    for (int32_t gid : source->units)
+        if ((count < 0 || static_cast<int32_t>(moving.size()) < count) && test(*unitOf(gid)))
+            moving.push_back(gid);
+    for (int32_t gid : moving) {
+        auto at = std::find(source->units.begin(), source->units.end(), gid);
+        world()->removeFromSet(*source, static_cast<std::size_t>(at - source->units.begin()));
+        world()->addToSet(*destination, gid);
+    }
+}
+
+// The group's composition as (type, count) pairs, in order of first appearance.
+std::vector<std::pair<int32_t, int32_t>> composition(const UnitSet& set)
+{
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    for (int32_t gid : set.units) {
+        const int32_t type = unitOf(gid)->type;
+        auto found = std::find_if(pairs.begin(), pairs.end(), [&](const auto& pair) { return pair.first == type; });
+        if (found == pairs.end())
+            pairs.emplace_back(type, 1);
+        else
+            ++found->second;
+    }
+    return pairs;
+}
+
+void writePairs(pARRAY& array, const std::vector<std::pair<int32_t, int32_t>>& pairs)
+{
+    array.CLEAR();
+    for (const auto& [type, count] : pairs) {
+        world()->pushInt(array, type);
+        world()->pushInt(array, count);
+    }
+}
+
+}  // namespace
+
+bool pGroup::getReady() const
+{
+    record(on(*this, "getReady"));
+    const UnitSet* set = groupOf(m_id);
+    return set && countMembers(m_id, [](const Unit& unit) { return unit.orders.empty(); }) ==
+                      static_cast<int32_t>(set->units.size());
+}
+
+void pGroup::Produce(int32_t type, int32_t count)
+{
+    record(on(*this, "Produce"), type, count);
+    UnitSet* set = groupOf(m_id);
+    Unit* workshop = memberAt(m_id, 0);
+    if (!set || !workshop || count <= 0)
+        return;
+    if (set->production.empty())
+        set->productionWait = kProduceTicks;
+    set->production.emplace_back(type, count);
+    if (workshop->orders.empty() || workshop->orders.front().code != kOrderProduce)
+        workshop->orders.insert(workshop->orders.begin(), Order{kOrderProduce, workshop->x, workshop->y});
+}
+
+void pGroup::SetRallyPoint(iNode& node)
+{
+    record(on(*this, "SetRallyPoint"), node);
+    UnitSet* set = groupOf(m_id);
+    if (!set || !node.Valid())
+        return;
+    set->hasRallyPoint = true;
+    set->rallyX = node.getX();
+    set->rallyY = node.getY();
+}
+
+void pGroup::DeleteItemDrops()
+{
+    record(on(*this, "DeleteItemDrops"));
+    if (UnitSet* set = groupOf(m_id))
+        set->itemDrops = false;
+}
+
+void pGroup::setNation(int32_t nation)
+{
+    record(on(*this, "setNation"), nation);
+    if (UnitSet* set = groupOf(m_id))
+        for (int32_t gid : set->units) {
+            unitOf(gid)->nation = static_cast<uint8_t>(nation);
+            unitOf(gid)->nationMask = GameInterface::GetNationMask(nation);
+        }
+}
+
+void pGroup::RemNUnitsToGroup(pGroup& destination, int32_t count)
+{
+    record(on(*this, "RemNUnitsToGroup"), destination, count);
+    moveMembers(m_id, destination.id(), count, [](const Unit&) { return true; });
+}
+
+void pGroup::RemNReadyUnitsToGroup(pGroup& destination, int32_t count)
+{
+    record(on(*this, "RemNReadyUnitsToGroup"), destination, count);
+    moveMembers(m_id, destination.id(), count, [](const Unit& unit) { return unit.orders.empty(); });
+}
+
+void pGroup::FillTN_array(pARRAY& pairs)
+{
+    record(on(*this, "FillTN_array"), pairs);
+    const UnitSet* set = groupOf(m_id);
+    if (set && pairs.Valid())
+        writePairs(pairs, composition(*set));
+}
+
+// The pairs the group lacks against the full list; the producers' count is the engine's to use.
+void pGroup::FillDIFF_TN_array(pARRAY& full, pARRAY& missing, int32_t producers)
+{
+    record(on(*this, "FillDIFF_TN_array"), full, missing, producers);
+    const UnitSet* set = groupOf(m_id);
+    if (!set || !missing.Valid())
+        return;
+    const auto present = composition(*set);
+    std::vector<std::pair<int32_t, int32_t>> lacking;
+    for (int32_t i = 0; i + 1 < full.getSIZE(); i += 2) {
+        const int32_t type = full.getINT(i);
+        auto found = std::find_if(present.begin(), present.end(), [&](const auto& pair) { return pair.first == type; });
+        const int32_t have = found == present.end() ? 0 : found->second;
+        if (have < full.getINT(i + 1))
+            lacking.emplace_back(type, full.getINT(i + 1) - have);
+    }
+    writePairs(missing, lacking);
+}
+
+// Orders the group a leg of at most kLeg towards the cell's centre and writes the leg's end.
+void pGroup::SendSmartly(int32_t cellX, int32_t cellY, int32_t steps, iNode& legEnd)
+{
+    record(on(*this, "SendSmartly"), cellX, cellY, steps, legEnd);
+    constexpr int32_t kLeg = 800;
+    constexpr int32_t kCell = 64;
+    UnitSet* set = groupOf(m_id);
+    Node* end = nodeOf(legEnd.id());
+    if (!set || set->units.empty() || !end)
+        return;
+    const int32_t count = static_cast<int32_t>(set->units.size());
+    const int32_t x = sumMembers(m_id, [](const Unit& unit) { return unit.x; }) / count;
+    const int32_t y = sumMembers(m_id, [](const Unit& unit) { return unit.y; }) / count;
+    const double dx = cellX * kCell + kCell / 2 - x;
+    const double dy = cellY * kCell + kCell / 2 - y;
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    const double share = distance <= kLeg ? 1.0 : kLeg / distance;
+    end->x = x + static_cast<int32_t>(dx * share);
+    end->y = y + static_cast<int32_t>(dy * share);
+    for (int32_t gid : set->units)
+        unitOf(gid)->orders.assign(1, Order{kOrderMove, end->x, end->y});
 }

@@ -28,6 +28,9 @@ int32_t World::call(const std::string& name, pParamList* list)
     enterCall();
     const int32_t result = found->second(list);
     leaveCall();
+    // A change of state a script call requested takes effect when the call returns.
+    if (!inCall() && m_deliveryDepth == 0)
+        applyStateChanges();
     return result;
 }
 
@@ -186,6 +189,7 @@ void World::Tick(int32_t length)
     m_clock += length;
     if (unitsMove)
         stepUnits();
+    stepProduction();
     deliverDue();
     std::vector<int32_t> updated;
     m_smartObjects.forEach([&](int32_t id, const SmartObject&) { updated.push_back(id); });

@@ -79,6 +79,8 @@ void World::stepUnit(int32_t gid, Unit& unit)
     case kOrderAttack:
         strike(gid, order.target);
         return;
+    case kOrderProduce:
+        return;  // the producer's work goes on in stepProduction
     case kOrderNone:
         unit.orders.erase(unit.orders.begin());
         return;
@@ -104,6 +106,57 @@ void World::strike(int32_t attacker, int32_t target)
     });
     if (victim->hp <= 0)
         killUnit(target, unit.nation);
+}
+
+}  // namespace sim
+
+namespace sim {
+
+void World::stepProduction()
+{
+    std::vector<int32_t> producers;
+    m_sets.forEach([&](int32_t id, const UnitSet& set) {
+        if (set.group && !set.production.empty())
+            producers.push_back(id);
+    });
+    for (int32_t id : producers)
+        if (UnitSet* producer = group(id); producer && !producer->production.empty() && --producer->productionWait <= 0)
+            produceOne(id, *producer);
+}
+
+// Makes the next unit of the producer's list beside it, sends it to the rally point, and reports it to
+// the producer's smart objects with "MSG_NEW_UNIT" and its id in "inewGID".
+void World::produceOne(int32_t group, UnitSet& producer)
+{
+    const Unit* workshop = producer.units.empty() ? nullptr : unit(producer.units.front());
+    if (!workshop) {
+        producer.production.clear();
+        return;
+    }
+    auto& [type, left] = producer.production.front();
+    const int32_t made = addUnit({type, workshop->nation, workshop->x + 64, workshop->y + 64});
+    this->unit(made)->nationMask = workshop->nationMask;
+    if (producer.hasRallyPoint)
+        giveOrder(made, Order{kOrderMove, producer.rallyX, producer.rallyY});
+    if (--left <= 0)
+        producer.production.erase(producer.production.begin());
+    producer.productionWait = kProduceTicks;
+    if (producer.production.empty())
+        for (int32_t gid : producer.units)
+            if (Unit* member = unit(gid); member && !member->orders.empty() &&
+                                           member->orders.front().code == kOrderProduce)
+                member->orders.erase(member->orders.begin());
+    std::vector<int32_t> receivers;
+    m_smartObjects.forEach([&](int32_t id, const SmartObject& so) {
+        if (so.group == group)
+            receivers.push_back(id);
+    });
+    for (int32_t receiver : receivers) {
+        const int32_t news = createList(false);
+        variable(addVariable(news, "inewGID", VarType::Int))->number = made;
+        send(receiver, "MSG_NEW_UNIT", news);
+        removeList(news);
+    }
 }
 
 }  // namespace sim

@@ -35,7 +35,9 @@ constexpr int32_t kBlow = 10;
 constexpr int32_t kSight = 600;
 
 // Order codes, as getORDERi reports them.
-enum OrderCode : int32_t { kOrderNone = 0, kOrderMove = 1, kOrderMarkTime = 2, kOrderAttack = 4 };
+enum OrderCode : int32_t { kOrderNone = 0, kOrderMove = 1, kOrderMarkTime = 2, kOrderAttack = 4, kOrderProduce = 8 };
+// Updates a producer takes for one unit.
+constexpr int32_t kProduceTicks = 3;
 
 struct Order {
     OrderCode code = kOrderMove;
@@ -86,6 +88,36 @@ struct UnitSet {
     bool capturable = true;
     bool exploring = false;
     int32_t destDelta = 0;
+    bool itemDrops = true;
+    bool hasRallyPoint = false;
+    int32_t rallyX = 0;
+    int32_t rallyY = 0;
+    std::vector<std::pair<int32_t, int32_t>> production;  // (type, units still to make), in order
+    int32_t productionWait = 0;
+};
+
+// One line of a conversation: its speakers, its speech file ("" for none) and its number of text lines.
+struct DialogLine {
+    int32_t group = -1;
+    std::string speech;
+    int32_t textLines = 1;
+};
+
+// A speech stream of the engine's music and speech player.
+struct SpeechStream {
+    std::string file;
+    int32_t startedAt = 0;
+    bool playing = false;
+};
+
+// The engine's speech clouds and the player's requests about them.
+struct Clouds {
+    std::vector<int32_t> speakers;  // groups
+    int32_t shownLine = -1;
+    int32_t shownGroup = -1;
+    bool cancelRequested = false;
+    bool centreRequested = false;
+    int32_t additionalDelay = 500;
 };
 
 // Named engine objects of the script world.
@@ -284,6 +316,21 @@ public:
     // The unit list of a nation's selection (or of its second selection), -1 for no nation.
     int32_t selection(int32_t nation, bool second) const;
 
+    // --- Conversations, files and speech.
+    int32_t addDialogLine(const DialogLine& line) { return m_dialogLines.add(std::make_unique<DialogLine>(line)); }
+    DialogLine* dialogLine(int32_t id) const { return m_dialogLines.get(id); }
+    Clouds clouds;
+    std::set<std::string> files;                  // the files that exist
+    std::map<std::string, int32_t> speechLength;  // by file; others last kDefaultSpeech
+    SpeechStream streams[4];
+    int32_t soundVolume = 100;
+    bool gamePaused = false;
+    bool scriptPaused = false;
+    int32_t cameraX = 0;
+    int32_t cameraY = 0;
+    // Resources of the nations, by (nation, resource).
+    std::map<std::pair<int32_t, int32_t>, int32_t> resources;
+
     // --- What the engine showed and started on a plug-in's behalf.
     std::vector<Hint> hints;
     std::vector<Alert> alerts;
@@ -383,6 +430,8 @@ private:
     void reclaimLocals();
     void applyStateChanges();
     void stepUnits();
+    void stepProduction();
+    void produceOne(int32_t group, UnitSet& producer);
     void stepUnit(int32_t gid, Unit& unit);
     void strike(int32_t attacker, int32_t target);
     void deliverDue();
@@ -398,6 +447,7 @@ private:
     Table<SmartObject> m_smartObjects;
     Table<Area> m_areas;
     Table<Ability> m_abilities;
+    Table<DialogLine> m_dialogLines;
     Table<Camera> m_cameras;
     Table<WeaponMod> m_weaponMods;
     int32_t m_abilityOwner = -1;

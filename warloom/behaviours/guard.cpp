@@ -4,6 +4,7 @@
 #include <string>
 
 #include "warloom/behaviours/conventions.h"
+#include "warloom/behaviours/guard.h"
 #include "warloom/core/helpers.h"
 #include "warloom/core/params.h"
 #include "warloom/core/script.h"
