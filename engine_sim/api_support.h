@@ -85,10 +85,10 @@ inline OrderCode currentOrder(const Unit& unit)
 }
 
 // The member at an index of a group, or nullptr.
-// True when the unit is alive and its nation mask does not count the nation as a friend.
+// True when the unit is alive, of another nation, and its nation mask does not count the nation as a friend.
 inline bool hostileTo(const Unit& unit, int32_t nation)
 {
-    return unit.alive && (unit.nationMask & GameInterface::GetNationMask(nation)) == 0;
+    return unit.alive && unit.nation != nation && (unit.nationMask & GameInterface::GetNationMask(nation)) == 0;
 }
 
 // Adds to a set the units standing in a circle (not those held in containers) that pass the test.

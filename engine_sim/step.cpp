@@ -53,7 +53,8 @@ void World::stepUnit(int32_t gid, Unit& unit)
     if (unit.orders.empty()) {
         // An idle unit strikes back at an enemy within reach of its weapon.
         m_units.forEach([&](int32_t other, const Unit& enemy) {
-            if (unit.orders.empty() && (enemy.nationMask & GameInterface::GetNationMask(unit.nation)) == 0 &&
+            if (unit.orders.empty() && enemy.nation != unit.nation &&
+                (enemy.nationMask & GameInterface::GetNationMask(unit.nation)) == 0 &&
                 targetable(&enemy) && enemy.attackable &&
                 squaredDistance(unit.x, unit.y, enemy.x, enemy.y) <= int64_t{kWeaponRange} * kWeaponRange)
                 unit.orders.push_back(Order{kOrderAttack, enemy.x, enemy.y, other});
