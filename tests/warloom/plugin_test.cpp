@@ -1,4 +1,5 @@
 // The plug-in's entry: its interface object, its table of virtual operations and its declarations.
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -146,13 +147,21 @@ TEST_F(PluginTest, EveryOtherVirtualOperationIsTheEnginesOwn)
     }
 }
 
-TEST_F(PluginTest, OnlyDeclaredNamesAreCallableAndTheQueriesResolve)
+TEST_F(PluginTest, EveryDeclaredNameStateMachineAndLocalBinderIsExported)
 {
-    for (const char* query : {"GET_NoOrders_UN", "GET_Move_UN", "GET_Attack_UN", "GET_GroupHP", "GET_NKilled",
-                              "GET_HeroLevel", "GET_InsideDialogState", "GET_TankMode", "GET_GroupDeadUN"}) {
-        EXPECT_NE(plugin().symbol(query), nullptr) << query;
-        EXPECT_EQ(std::count(plugin().unresolved().begin(), plugin().unresolved().end(), query), 0) << query;
-    }
+    EXPECT_EQ(plugin().unresolved(), std::vector<std::string>{});
+    std::vector<std::string> exported;
+    for (const char* line : expected::kDeclarations)
+        exported.push_back(std::string(line).substr(0, std::string(line).find(' ')));
+    const std::vector<std::string> undeclared = {
+        "FSM_AttackZone_00",   "FSM_CloudDialog",     "FSM_GuardZone_00",    "FSM_AmbushZone_00",
+        "FSM_AmbushZone_01",   "FSM_PatrolZone_00",   "FSM_ProduseUnits_00", "FSM_ProduseUnits_01",
+        "FSM_ProduseUnits_02", "FSM_SABOTEUR",        "ACF_GuardZone00_local", "AFC_ProduseUnits_02_local"};
+    exported.insert(exported.end(), undeclared.begin(), undeclared.end());
+    for (const std::string& name : exported)
+        EXPECT_NE(plugin().symbol(name), nullptr) << name;
+    for (const sim::DeclaredFunction& declared : world.declarations())
+        EXPECT_EQ(std::count(undeclared.begin(), undeclared.end(), declared.name), 0) << declared.name;
     EXPECT_EQ(call("NO_SUCH_FUNCTION", nullptr), -1);
 }
 
