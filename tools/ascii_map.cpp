@@ -29,12 +29,13 @@ std::string drawMap(const sim::World& world, const MapView& view)
             grid[row][column] = symbol;
     };
     world.nodes().forEach([&](int32_t, const sim::Node& node) { mark(node.x, node.y, 'o'); });
-    world.units().forEach([&](int32_t, const sim::Unit& unit) {
-        if (unit.container >= 0)
-            return;
-        const char symbol = !unit.alive ? 'x' : unit.hero ? 'H' : static_cast<char>('0' + unit.nation % 10);
-        mark(unit.x, unit.y, symbol);
-    });
+    // The dead first, so that the living stand out over them.
+    for (const bool alive : {false, true})
+        world.units().forEach([&](int32_t, const sim::Unit& unit) {
+            if (unit.container >= 0 || unit.alive != alive)
+                return;
+            mark(unit.x, unit.y, !alive ? 'x' : unit.hero ? 'H' : static_cast<char>('0' + unit.nation % 10));
+        });
     std::string picture = "  +" + std::string(static_cast<std::size_t>(view.columns), '-') + "+\n";
     for (const std::string& line : grid)
         picture += "  |" + line + "|\n";

@@ -8,7 +8,9 @@ namespace host {
 namespace {
 
 // The orders worth a line, as they appear in the journal after "group.".
-const char* const kOrders[] = {".Send(", ".SendID(", ".AttackUseNearest(", ".AttackUseIDS(", ".MarkTime("};
+const char* const kOrders[] = {".Send(",          ".SendID(",   ".AttackUseNearest(", ".AttackUseIDS(",
+                               ".MarkTime(",      ".Produce(", ".SendSmartly(",      "dl_ShowCloudDialog(",
+                               "AddTomahawksAttackers("};
 
 std::string stateOf(const sim::World& world, int32_t smartObject)
 {

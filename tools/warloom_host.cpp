@@ -8,7 +8,7 @@
 
 #include "engine_sim/loader.h"
 #include "engine_sim/world.h"
-#include "tools/ascii_map.h"
+#include "tools/scene.h"
 #include "tools/timeline.h"
 
 namespace {
@@ -32,53 +32,7 @@ void printDeclarations(const std::vector<sim::DeclaredFunction>& declared)
     std::printf("\n");
 }
 
-// The scene's world and the script calls made in it.
-class Scene {
-public:
-    explicit Scene(sim::World& world) : m_world(world) {}
-
-    int32_t squad(const std::string& name, int32_t nation, int32_t count, int32_t x, int32_t y)
-    {
-        std::vector<int32_t> units;
-        for (int32_t i = 0; i < count; ++i)
-            units.push_back(m_world.addUnit({10, nation, x + 40 * i, y, 120}));
-        return m_world.addGroup(name, units);
-    }
-
-    pParamList list() { return m_world.newList(); }
-
-    pParamList groupList(const char* parameter, const std::string& group)
-    {
-        pParamList made = list();
-        made.addGROUP(parameter);
-        made.setREF(parameter, pGroup(m_world.groupByName(group)));
-        return made;
-    }
-
-    int32_t call(const char* function, pParamList list, const std::string& about)
-    {
-        const int32_t answer = m_world.call(function, &list);
-        std::printf("  %-28s %-16s -> %d\n", function, about.c_str(), answer);
-        return answer;
-    }
-
-    int32_t ask(const char* function, const char* parameter, const std::string& group)
-    {
-        return call(function, groupList(parameter, group), group);
-    }
-
-    void narrate(const char* text) { std::printf("  ... %s\n", text); }
-
-    void showMap(const char* title)
-    {
-        std::printf("\n  %s\n%s\n", title, host::drawMap(m_world, host::MapView{}).c_str());
-    }
-
-private:
-    sim::World& m_world;
-};
-
-void askQueries(sim::World& world, Scene& scene)
+void askQueries(sim::World& world, host::Scene& scene)
 {
     const int32_t guards = world.groupByName("Guards");
     scene.ask("GET_NoOrders_UN", "Group", "Guards");
@@ -103,7 +57,7 @@ void askQueries(sim::World& world, Scene& scene)
     scene.call("GET_NKilled", kills, "nation 0, type 10");
 }
 
-void giveCommands(sim::World& world, Scene& scene)
+void giveCommands(sim::World& world, host::Scene& scene)
 {
     pARRAY way = world.newArray();
     for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{{200, 200}, {1200, 250}, {2200, 400}, {3000, 1300}})
@@ -138,16 +92,6 @@ void giveCommands(sim::World& world, Scene& scene)
     std::printf("      on screen: \"%s\" for %d\n", world.hints.back().text.c_str(), world.hints.back().time);
 }
 
-int32_t machineOf(sim::World& world, int32_t group, const std::string& kind)
-{
-    int32_t found = -1;
-    world.smartObjects().forEach([&](int32_t id, const sim::SmartObject& machine) {
-        if (machine.group == group && machine.kind == kind)
-            found = id;
-    });
-    return found;
-}
-
 // A guard post attacked by raiders, fighting and walking back, and a patrol walking its circuit.
 void playBehaviours()
 {
@@ -155,7 +99,7 @@ void playBehaviours()
     world.random.seed(3);
     sim::Plugin plugin(WARLOOM_PLUGIN_PATH);
     plugin.declare(world);
-    Scene scene(world);
+    host::Scene scene(world);
     const int32_t guards = scene.squad("Guards", 0, 4, 1000, 1000);
     const int32_t raiders = scene.squad("Raiders", 1, 3, 2600, 1100);
     pParamList guard = scene.groupList("Object", "Guards");
@@ -175,8 +119,8 @@ void playBehaviours()
 
     std::printf("\n  Timeline (one update is %d units of time)\n", sim::kTickLength);
     host::Timeline timeline(world);
-    timeline.watch("Guards", machineOf(world, guards, "FSM_GUARD"));
-    timeline.watch("Patrol", machineOf(world, patrol, "FSM_PATROL"));
+    timeline.watch("Guards", host::machineOf(world, guards, "FSM_GUARD"));
+    timeline.watch("Patrol", host::machineOf(world, patrol, "FSM_PATROL"));
     world.journal.setEnabled(true);
     for (int i = 0; i < 150; ++i) {
         timeline.tick();
@@ -188,7 +132,7 @@ void playBehaviours()
 
 void playScene(sim::World& world)
 {
-    Scene scene(world);
+    host::Scene scene(world);
     world.random.seed(7);
     scene.squad("Guards", 0, 4, 1000, 1000);
     scene.squad("Raiders", 1, 5, 1600, 1100);
@@ -222,5 +166,7 @@ int main(int argc, char** argv)
     playScene(world);
     std::printf("\nBehaviours\n\n");
     playBehaviours();
+    std::printf("\nA village, a saboteur and a conversation\n\n");
+    host::playCampaign(path);
     return 0;
 }
