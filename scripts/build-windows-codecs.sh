@@ -18,12 +18,13 @@ mkdir -p "$sources"
 (cd "$sources" && [ -d libvorbis-* ] || apt-get source -qq libvorbis) >/dev/null
 
 build() {
-  local dir=$1; shift
+  local dir=${1%/}; shift
   (cd "$dir" &&
     { [ -x configure ] || autoreconf -fi >/dev/null; } &&
     ./configure -q --host=$host --prefix="$prefix" --enable-static --disable-shared "$@" &&
     make -s -j2 && make -s install) >"$dir.log" 2>&1 || { echo "build-windows-codecs: $dir failed, see $dir.log"; exit 1; }
 }
 build "$(ls -d "$sources"/libogg-*/ | head -n1)"
-build "$(ls -d "$sources"/libvorbis-*/ | head -n1)" --with-ogg="$prefix" --disable-docs --disable-examples
+PKG_CONFIG_PATH="$prefix/lib/pkgconfig" CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+  build "$(ls -d "$sources"/libvorbis-*/ | head -n1)" --disable-docs --disable-examples
 echo "build-windows-codecs: built into $prefix"
