@@ -8,3 +8,4 @@ add_test(NAME warloom_exports
          COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_exports.sh ${WARLOOM_OBJDUMP} $<TARGET_FILE:warloom>
                  ${CMAKE_CURRENT_LIST_DIR}/warloom_exports.txt)
 set_tests_properties(warloom_exports PROPERTIES LABELS windows)
+include(${CMAKE_CURRENT_LIST_DIR}/launcher_tests.cmake OPTIONAL)
