@@ -10,6 +10,9 @@ packages=(
   libgtest-dev      # GoogleTest
   libgmock-dev
   libbenchmark-dev  # Google Benchmark
+  libogg-dev        # ostrel: the Ogg container under Vorbis
+  libvorbis-dev     # ostrel: vorbisfile decoding; vorbisenc for the example tune and test fixtures
+  libasound2-dev    # platform: the sound-card output of the software DirectSound (ALSA)
 )
 
 missing=()
