@@ -10,6 +10,8 @@ packages=(
   wine                   # the wine loader
   wine32:i386            # 32-bit Wine for the PE32 programs and tests
   xvfb                   # a display for Wine's windows
+  python3                # draws the launcher's picture and icon at build time; the screenshot's PNG
+  fonts-wine             # Wine's own Tahoma and Marlett, for the launcher's screenshot
   xauth
   dpkg-dev               # apt-get source unpacks with dpkg-source
   autoconf automake libtool make   # the codecs' build systems
