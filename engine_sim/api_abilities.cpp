@@ -29,7 +29,9 @@ void fillWith(pGroup& group, int32_t gid)
 int32_t stateOf(int32_t group, const std::string& ability)
 {
     const UnitSet* set = groupOf(group);
-    for (int32_t gid : set ? set->units : std::vector<int32_t>{}) {
+    if (!set)
+        return 0;
+    for (int32_t gid : set->units) {
         const auto& states = unitOf(gid)->abilityStates;
         if (auto found = states.find(ability); found != states.end())
             return found->second;

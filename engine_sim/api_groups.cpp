@@ -203,11 +203,13 @@ UnitSet* groupOf(int32_t id)
 // Gives every member an attack order on the nearest living unit of the target set.
 void attackNearest(UnitSet& attackers, const UnitSet* targets)
 {
+    if (!targets)
+        return;
     for (int32_t gid : attackers.units) {
         Unit& attacker = *unitOf(gid);
         int32_t nearest = -1;
         int64_t nearestDistance = 0;
-        for (int32_t candidate : targets ? targets->units : std::vector<int32_t>{}) {
+        for (int32_t candidate : targets->units) {
             const Unit* target = unitOf(candidate);
             if (!target || !target->alive)
                 continue;
@@ -413,7 +415,9 @@ void orderMove(int32_t group, int32_t index, const iNode& node, bool queue, int3
 void attackAsTheEngineChooses(int32_t group, int32_t kind)
 {
     UnitSet* set = groupOf(group);
-    for (int32_t gid : set ? set->units : std::vector<int32_t>{}) {
+    if (!set)
+        return;
+    for (int32_t gid : set->units) {
         Unit& unit = *unitOf(gid);
         if (kind != 15 && !unit.orders.empty())
             continue;
